@@ -1,0 +1,13 @@
+set(CMAKE_C_COMPILER   ${KESTOVA_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KESTOVA_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER  ${KESTOVA_MINGW_TRIPLET}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${KESTOVA_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# The runtime goes into every binary: nothing to install beside the executable.
+set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+# Tests run through Wine; the wrapper prepares the prefix.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run.sh)
