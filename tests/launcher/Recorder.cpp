@@ -1,0 +1,7 @@
+#include "launcher/Recorder.h"
+
+Recorder& TheRecorder()
+{
+    static Recorder recorder;
+    return recorder;
+}
