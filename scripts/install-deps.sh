@@ -9,8 +9,8 @@ as_root() {
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    g++-mingw-w64-i686 mingw-w64-tools
-    wine wine32:i386 xvfb xauth
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools
+    wine wine32:i386 wine64 xvfb xauth
     locales fonts-ipafont-gothic
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     liblog4cxx-dev libtinyxml2-dev

@@ -1,5 +1,7 @@
 #include "platform/posix/CommandLine.h"
 
+#include "platform/Text.h"
+
 namespace platform::posix {
 namespace {
 
@@ -11,7 +13,16 @@ void AppendQuoted(std::string& line, const std::string& argument)
     }
     line += '"';
     std::size_t backslashes = 0;
-    for (char c : argument) {
+    for (std::size_t i = 0; i < argument.size(); ++i) {
+        const char c = argument[i];
+        // A double-byte character is one character, whatever its trail byte.
+        if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < argument.size()) {
+            line.append(backslashes, '\\');
+            backslashes = 0;
+            line.append(argument, i, 2);
+            ++i;
+            continue;
+        }
         if (c == '\\') {
             ++backslashes;
             continue;

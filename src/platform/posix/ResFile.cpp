@@ -38,9 +38,10 @@ public:
             id.number = *number;
             return id;
         }
-        for (auto unit = first; *unit != 0; unit = Read<std::uint16_t>()) {
+        for (auto unit = first; *unit != 0;) {
             id.text += static_cast<char16_t>(*unit);
-            if (position_ >= limit)
+            unit = Read<std::uint16_t>();
+            if (!unit || position_ > limit)
                 return std::nullopt;
         }
         return id;
