@@ -35,7 +35,8 @@ public:
     std::vector<std::byte> Bytes() const
     {
         std::vector<std::byte> bytes(image_.size());
-        std::memcpy(bytes.data(), image_.data(), image_.size());
+        if (!image_.empty())
+            std::memcpy(bytes.data(), image_.data(), image_.size());
         return bytes;
     }
 
