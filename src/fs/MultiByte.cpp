@@ -47,7 +47,8 @@ std::size_t CharacterCount(std::string_view text)
 void CopyBounded(char* buffer, std::string_view text, std::size_t limit)
 {
     const std::size_t length = CutLength(text, limit);
-    std::memcpy(buffer, text.data(), length);
+    if (length > 0)
+        std::memcpy(buffer, text.data(), length);
     std::memset(buffer + length, 0, limit + 1 - length);
 }
 

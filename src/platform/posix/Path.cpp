@@ -36,7 +36,8 @@ bool CurrentFolder(std::string& folder)
 void CopyPart(char* out, std::string_view part)
 {
     part = part.substr(0, kMAX_PATH);
-    std::memcpy(out, part.data(), part.size());
+    if (!part.empty())
+        std::memcpy(out, part.data(), part.size());
     out[part.size()] = '\0';
 }
 
