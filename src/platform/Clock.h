@@ -19,7 +19,7 @@ std::int64_t Time64();
 
 // _localtime64: the time in the system's time zone. False, with out left
 // alone, when it cannot be converted; as on Windows that is every time before
-// 1970-01-01 00:00:00 UTC or after 3000-12-31 23:59:59 UTC (-1 included).
+// 1970-01-01 00:00:00 UTC (-1 included) or after 3001-01-01 07:59:59 UTC.
 bool LocalTime64(std::int64_t time, LocalTime& out);
 
 } // namespace platform

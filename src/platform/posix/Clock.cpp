@@ -7,8 +7,9 @@
 namespace platform {
 namespace {
 
-// 3000-12-31 23:59:59 UTC, the last time _localtime64 converts.
-constexpr std::int64_t kLastConvertibleTime = 32535215999;
+// _MAX__TIME64_T, 3001-01-01 07:59:59 UTC: the last time _localtime64
+// converts (measured under Wine's runtime).
+constexpr std::int64_t kLastConvertibleTime = 32535244799;
 
 } // namespace
 
