@@ -1,14 +1,17 @@
 // A stand-in for the host product's application runner, for running the
 // launcher without the host. Run reports what it received (the command line
 // as UTF-8 and the show state) on standard output, or in the file that
-// KESTOVA_APPRUN_OUTPUT names, and returns the number given as --exit=N.
+// KESTOVA_APPRUN_OUTPUT names, logs one line at Info where the process has a
+// logging library, and returns the number given as --exit=N.
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
 #include <string>
 
+#include "SampleLog.h"
 #include "launcher/AppRun.h"
+#include "platform/Utf8.h"
 
 namespace {
 
@@ -21,21 +24,7 @@ std::string Utf8Of(const platform::WideChar* text, std::uint32_t length)
             c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(text[++i]) - 0xDC00);
         else if (c >= 0xD800 && c < 0xE000)
             c = 0xFFFD;
-        if (c < 0x80) {
-            utf8 += static_cast<char>(c);
-        } else if (c < 0x800) {
-            utf8 += static_cast<char>(0xC0 | (c >> 6));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            utf8 += static_cast<char>(0xE0 | (c >> 12));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            utf8 += static_cast<char>(0xF0 | (c >> 18));
-            utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            utf8 += static_cast<char>(0x80 | (c & 0x3F));
-        }
+        platform::AppendUtf8(utf8, c);
     }
     return utf8;
 }
@@ -99,6 +88,7 @@ public:
     {
         const std::string text = Utf8Of(commandLine, platform::SysStringLen(commandLine));
         Report("commandLine=" + text + "\nshowState=" + std::to_string(showState) + "\n");
+        LogRunCalled(text, showState);
         return ExitCodeOf(text);
     }
 

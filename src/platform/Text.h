@@ -25,6 +25,13 @@ int MultiByteToWideChar(const char* text, int length, WideChar* out, int capacit
 int WideCharToMultiByte(const WideChar* text, int length, char* out, int capacity);
 
 WideString AnsiToWide(std::string_view text);
+
+// The same text as the C++ library's wide string (UTF-32 where wchar_t has
+// 32 bits), for libraries that take std::wstring.
+std::wstring AnsiToWstring(std::string_view text);
+
+// The same text in UTF-8.
+std::string AnsiToUtf8(std::string_view text);
 std::string WideToAnsi(std::basic_string_view<WideChar> text);
 
 } // namespace platform

@@ -1,0 +1,4 @@
+// Builds without a logging library: nothing to log to.
+#include "SampleLog.h"
+
+void LogRunCalled(const std::string&, int) {}

@@ -1,0 +1,230 @@
+// The logging bootstrap of the real launcher, started as its own process
+// with the real logging library, in a home folder of its own.
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "e2e/Launch.h"
+#include "platform/Text.h"
+#include "support/TestEnvironment.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path U8(const std::string& text)
+{
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size())
+        lines.push_back(text.substr(start) + "<no CR LF>");
+    return lines;
+}
+
+// Everything below a folder, as paths relative to it.
+std::set<std::string> Tree(const fs::path& root)
+{
+    std::set<std::string> entries;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::u8string relative = fs::relative(entry.path(), root).u8string();
+        entries.emplace(relative.begin(), relative.end());
+    }
+    return entries;
+}
+
+class Bootstrap : public ::testing::Test {
+protected:
+    void UseDocuments(const std::string& name)
+    {
+        documents = home.Path() / U8(name);
+        fs::create_directories(documents);
+        fs::create_directories(home.Path() / ".config");
+        std::ofstream(home.Path() / ".config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"$HOME/" << name << "\"\n";
+        logFolder = documents / "Kestova" / "SystemLog";
+    }
+
+    void SetUp() override
+    {
+        UseDocuments("Documents");
+        testsupport::SetVariable("HOME", home.Path().string());
+        unsetenv("XDG_CONFIG_HOME");
+        testsupport::SetVariable("LC_ALL", "C.UTF-8");
+        testsupport::SetVariable("KESTOVA_APPRUN_OUTPUT", (home.Path() / "run.txt").string());
+    }
+
+    void TearDown() override
+    {
+        testsupport::SetVariable("HOME", savedHome);
+        testsupport::SetVariable("KESTOVA_APPRUN_OUTPUT", "");
+    }
+
+    e2e::LaunchResult Start(const fs::path& program = testsupport::ProgramFolder() / "KestovaLink")
+    {
+        e2e::LaunchRequest request;
+        request.program = program;
+        request.workingFolder = home.Path();
+        request.arguments = {"--exit=4"};
+        return e2e::Launch(request);
+    }
+
+    // The single log file of a program, by the name the properties give it.
+    fs::path LogFileNamedIn(const std::string& properties) const
+    {
+        const std::vector<std::string> lines = LinesOf(properties);
+        const std::string prefix = "log4j.appender.kAppender.File = ";
+        if (lines.size() != 7 || lines[4].rfind(prefix, 0) != 0)
+            return {};
+        return U8(platform::AnsiToUtf8(lines[4].substr(prefix.size()))); // the file is in code page 932
+    }
+
+    void ExpectOneInfoLine(const fs::path& logFile) const
+    {
+        const std::string log = testsupport::ReadFile(logFile);
+        static const std::regex line(R"(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \[ INFO\] SampleLogLog4cxx\.cpp\(\d+\) )"
+                                     R"(LogRunCalled - Run: .*KestovaLink --exit=4 \(show state 10\)\n)");
+        EXPECT_TRUE(std::regex_match(log, line)) << logFile << ": " << log;
+        EXPECT_EQ(log.find("debug detail"), std::string::npos);
+    }
+
+    std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    testsupport::TemporaryFolder home;
+    fs::path documents;
+    fs::path logFolder;
+};
+
+TEST_F(Bootstrap, GeneratedConfigurationSendsInfoToTheDatedFile)
+{
+    const auto result = Start();
+    EXPECT_EQ(result.exitCode, 4u);
+    const std::string properties = testsupport::ReadFile(logFolder / "KestovaLink.ini");
+    const fs::path logFile = LogFileNamedIn(properties);
+    ASSERT_FALSE(logFile.empty()) << properties;
+    EXPECT_EQ(logFile.parent_path(), logFolder / "KestovaLink");
+    EXPECT_TRUE(std::regex_match(logFile.filename().string(), std::regex(R"(KestovaLink\.1\.0\.0Log_\d{8}\.txt)")));
+    ExpectOneInfoLine(logFile);
+}
+
+TEST_F(Bootstrap, JapaneseDocumentsFolderGetsTheLogAndNothingLandsElsewhere)
+{
+    UseDocuments("書類 表ソ");
+    const auto result = Start();
+    EXPECT_EQ(result.exitCode, 4u);
+    const fs::path logFile = LogFileNamedIn(testsupport::ReadFile(logFolder / "KestovaLink.ini"));
+    EXPECT_EQ(logFile.parent_path(), logFolder / "KestovaLink");
+    ExpectOneInfoLine(logFile);
+    for (const std::string& entry : Tree(home.Path())) {
+        const bool expected = entry.rfind("Documents", 0) == 0 || entry.rfind("書類 表ソ", 0) == 0 ||
+                              entry.rfind(".config", 0) == 0 || entry == "run.txt";
+        EXPECT_TRUE(expected) << "stray entry " << entry;
+    }
+}
+
+TEST_F(Bootstrap, JapaneseDocumentsFolderInThePlainCLocale)
+{
+    testsupport::SetVariable("LC_ALL", "C");
+    UseDocuments("書類 表ソ");
+    EXPECT_EQ(Start().exitCode, 4u);
+    const fs::path logFile = LogFileNamedIn(testsupport::ReadFile(logFolder / "KestovaLink.ini"));
+    EXPECT_EQ(logFile.parent_path(), logFolder / "KestovaLink");
+    ExpectOneInfoLine(logFile);
+}
+
+struct OverrideCase {
+    const char* documents;
+    const char* logName;
+};
+
+class Override : public Bootstrap, public ::testing::WithParamInterface<OverrideCase> {};
+
+TEST_P(Override, ConfiguresFromTheSharedFileAndWritesNothing)
+{
+    UseDocuments(GetParam().documents);
+    fs::create_directories(logFolder / "KestovaLink");
+    const std::string earlier = "left by an earlier start\r\n";
+    std::ofstream(logFolder / "KestovaLink.ini") << earlier;
+    // The shared file's own content is the library's to read (as ISO-8859-1),
+    // so its log goes to an ASCII path; what varies is where the file lies.
+    const fs::path overrideLog = home.Path() / GetParam().logName;
+    const std::u8string overrideLogText = overrideLog.u8string();
+    std::ofstream(logFolder / "KDefault.ini")
+        << "log4j.rootLogger=Info, shared\n"
+           "log4j.appender.shared=org.apache.log4j.FileAppender\n"
+           "log4j.appender.shared.File="
+        << std::string(overrideLogText.begin(), overrideLogText.end())
+        << "\n"
+           "log4j.appender.shared.layout=org.apache.log4j.PatternLayout\n"
+           "log4j.appender.shared.layout.ConversionPattern=shared %p %m%n\n";
+    const auto before = Tree(home.Path());
+
+    EXPECT_EQ(Start().exitCode, 4u);
+    EXPECT_EQ(testsupport::ReadFile(logFolder / "KestovaLink.ini"), earlier);
+    EXPECT_TRUE(fs::is_empty(logFolder / "KestovaLink"));
+    const std::string log = testsupport::ReadFile(overrideLog);
+    EXPECT_EQ(log.rfind("shared INFO Run: ", 0), 0u) << log;
+    auto after = Tree(home.Path());
+    after.erase("run.txt");
+    const std::u8string logRelative = fs::relative(overrideLog, home.Path()).u8string();
+    after.erase(std::string(logRelative.begin(), logRelative.end()));
+    EXPECT_EQ(after, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, Override,
+                         ::testing::Values(OverrideCase{"Documents", "shared.log"},
+                                           OverrideCase{"書類 表ソ", "shared.log"}));
+
+TEST_F(Bootstrap, OverrideThatIsAFolderStillCountsAndNothingIsWritten)
+{
+    fs::create_directories(logFolder / "KDefault.ini");
+    EXPECT_EQ(Start().exitCode, 4u);
+    EXPECT_FALSE(fs::exists(logFolder / "KestovaLink.ini"));
+    EXPECT_FALSE(fs::exists(logFolder / "KestovaLink"));
+}
+
+TEST_F(Bootstrap, ProgramGoesByTheNameItWasStartedFrom)
+{
+    testsupport::TemporaryFolder installed;
+    const fs::path renamed = installed.Path() / "Other Link";
+    fs::copy_file(testsupport::ProgramFolder() / "KestovaLink", renamed);
+    fs::copy_file(testsupport::ProgramFolder() / "AppRun.so", installed.Path() / "AppRun.so");
+    EXPECT_EQ(Start(renamed).exitCode, 4u);
+    const fs::path logFile = LogFileNamedIn(testsupport::ReadFile(logFolder / "Other Link.ini"));
+    EXPECT_EQ(logFile.parent_path(), logFolder / "Other Link");
+    EXPECT_EQ(logFile.filename().string().rfind("Other Link.1.0.0Log_", 0), 0u);
+    EXPECT_FALSE(fs::exists(logFolder / "KestovaLink.ini"));
+}
+
+TEST_F(Bootstrap, TwentyStartsAtOnceAllFinishAndLeaveACompleteFile)
+{
+    std::vector<pid_t> children;
+    const std::string program = (testsupport::ProgramFolder() / "KestovaLink").string();
+    for (int i = 0; i < 20; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            execl(program.c_str(), program.c_str(), "--exit=9", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), 9);
+    }
+    const std::string properties = testsupport::ReadFile(logFolder / "KestovaLink.ini");
+    EXPECT_EQ(LinesOf(properties).size(), 7u) << properties;
+    EXPECT_FALSE(LogFileNamedIn(properties).empty());
+}
+
+} // namespace
