@@ -20,4 +20,10 @@ function(kl_add_test name)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+    if(NOT WIN32)
+        # Programs that start the launcher write its log configuration into
+        # the Documents folder: keep it inside the build, not in the user's.
+        file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-home)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "HOME=${CMAKE_BINARY_DIR}/test-home;XDG_CONFIG_HOME=")
+    endif()
 endfunction()

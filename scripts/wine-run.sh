@@ -34,7 +34,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
-# Keep the server up between the many short starts of a test run.
-wineserver -p >/dev/null 2>&1 || true
+# Keep the server up between the many short starts of a test run, and let a
+# first, silent start bring up the session's background programs: they keep
+# the output of the program that started them open, which would make CTest
+# wait for them long after the test itself has ended.
+wineserver -p >/dev/null 2>&1 </dev/null || true
+"$loader" wineboot >/dev/null 2>&1 </dev/null || true
 
 exec "$loader" "$@"
