@@ -96,6 +96,21 @@ TEST_F(DocumentsFolder, MissingUserDirectoryFallsBackToTheDefault)
     EXPECT_TRUE(folder.IsFolder("home/Documents"));
     EXPECT_FALSE(folder.Exists("home/gone"));
 }
+TEST_F(DocumentsFolder, FolderThatCodePage932CannotNameIsNotGiven)
+{
+    // U+1F600 has no code page 932 form: "?" in its place would name
+    // another folder, so the default is used instead.
+    std::filesystem::create_directories(fstest::Os(home) / "\xF0\x9F\x98\x80");
+    WriteUserDirs(home + "/.config", "XDG_DOCUMENTS_DIR=\"$HOME/\xF0\x9F\x98\x80\"\n");
+    EXPECT_EQ(Lookup(), home + "/Documents");
+}
+
+TEST_F(DocumentsFolder, OtherShellFoldersAreNotKnown)
+{
+    char buffer[260] = "stale";
+    EXPECT_FALSE(GetSpecialFolder(buffer, 0x1A, true)); // CSIDL_APPDATA
+    EXPECT_STREQ(buffer, "");
+}
 #endif
 
 } // namespace
