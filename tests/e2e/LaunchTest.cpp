@@ -153,6 +153,31 @@ TEST_F(Launcher, ComponentInTheCurrentFolderIsNeverLoaded)
     ExpectFatalBox(e2e::Launch(request));
 }
 
+struct FaultCase {
+    const char* folder; // under bin/faults
+    const char* fault;  // KESTOVA_FAULT
+};
+
+class FaultyComponent : public Launcher, public ::testing::WithParamInterface<FaultCase> {};
+
+// A component that loads but cannot give an AppRun: the box and -1, no crash.
+TEST_P(FaultyComponent, ShowsTheBoxAndEndsWithMinusOne)
+{
+    auto request = Request();
+    request.program = Install(installed.Path());
+    fs::copy_file(testsupport::ProgramFolder() / "faults" / GetParam().folder / kComponent,
+                  installed.Path() / kComponent);
+    testsupport::SetVariable("KESTOVA_FAULT", GetParam().fault);
+    request.closeBox = true;
+    const auto result = e2e::Launch(request);
+    testsupport::SetVariable("KESTOVA_FAULT", "");
+    ExpectFatalBox(result);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultyComponent,
+                         ::testing::Values(FaultCase{"no-entry", ""}, FaultCase{"failing", "factory"},
+                                           FaultCase{"failing", "interface"}));
+
 #if defined(_WIN32)
 // Windows refuses to start a process whose dependent assembly is missing;
 // Wine starts it without the activation context, so creation fails.
