@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <ctime>
+#include <string_view>
 
 #include "platform/FileTime.h"
 #include "platform/LastError.h"
@@ -146,7 +147,7 @@ bool IFileFind::IsDotEntry() const
 {
     if (!Current || !HasAttributes(platform::kFILE_ATTRIBUTE_DIRECTORY))
         return false;
-    const std::string name = GetName();
+    const std::string_view name(Current->cFileName);
     return name == "." || name == "..";
 }
 

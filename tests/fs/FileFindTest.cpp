@@ -3,6 +3,7 @@
 #include <chrono>
 #include <ctime>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -286,6 +287,52 @@ TEST_F(FileFindTest, TimesAreTheFileSystemsOwn)
     // set above, so there the check would test Wine.)
     EXPECT_GT(created, std::time(nullptr) - 3600);
 #endif
+}
+
+} // namespace
+
+namespace {
+
+// A derived finder replaces single operations; those built from them follow.
+class RenamingFinder : public IFileFind {
+public:
+    std::string GetName() const override { return "over.ride"; }
+    bool HasAttributes(std::uint32_t mask) const override
+    {
+        return (mask & platform::kFILE_ATTRIBUTE_DIRECTORY) != 0;
+    }
+    bool CloseSearch() override
+    {
+        ++closes;
+        return IFileFind::CloseSearch();
+    }
+    void StandOnDot()
+    {
+        Current = std::make_unique<platform::FindData>();
+        std::strcpy(Current->cFileName, ".");
+    }
+    int closes = 0;
+};
+
+TEST(FileFindOverrides, BuiltOperationsCallTheReplacedOnes)
+{
+    fstest::TestFolder folder;
+    folder.MakeFile("a.txt");
+    RenamingFinder finder;
+    ASSERT_TRUE(finder.FindFirst((folder / "a.txt").c_str()));
+    finder.FindNext();
+    EXPECT_EQ(finder.GetPath(), folder / "over.ride");
+    EXPECT_EQ(finder.GetTitle(), "over");
+    EXPECT_EQ(finder.GetUrl(), "file://" + (folder / "over.ride"));
+    finder.EndSearch();
+    EXPECT_EQ(finder.closes, 1);
+    finder.EndSearch(); // nothing open any more
+    EXPECT_EQ(finder.closes, 1);
+
+    // IsDotEntry asks the replaced HasAttributes (the record has no
+    // attributes) about the record's own name.
+    finder.StandOnDot();
+    EXPECT_TRUE(finder.IsDotEntry());
 }
 
 } // namespace
