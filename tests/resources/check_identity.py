@@ -113,11 +113,13 @@ class Identity(ResourceCase):
 
     def test_type_library_header(self):
         library = self.resource("TYPELIB", 1)
-        fields = struct.unpack_from("<4s15i", library)
+        fields = struct.unpack_from("<4s20i", library)
         magic, version_tag, _, lcid, lcid2, varflags, version, flags, types = fields[:9]
         self.assertEqual((magic, version_tag), (b"MSFT", 0x00010002))
         self.assertEqual((lcid, lcid2, varflags & 0xF), (0x0409, 0x0409, 1))  # 1: 32-bit Windows
         self.assertEqual((version & 0xFFFF, version >> 16, flags, types), (1, 0, 0, 0))
+        # Help string context and help context 0, no help file, no imported library.
+        self.assertEqual((fields[10], fields[11], fields[15], fields[20]), (0, 0, -1, 0))
         self.assertIn(bytes.fromhex("B020BCA61B7A754AA4FCBBAAF77572E5"), library)
         self.assertIn("main 1.0 タイプ ライブラリ".encode("cp932"), library)
         self.assertNotIn("タイプ".encode("utf-8"), library)
