@@ -8,7 +8,9 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
