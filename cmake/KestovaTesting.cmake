@@ -1,4 +1,3 @@
-# TEMPORARY NOTE FOR PARALLEL HELPERS (lead removes it): before any edit or commit, read /tmp/brief_common.md (binding rules; commit only your own paths; own build dirs; commit by 14:00 UTC).
 # GoogleTest from the distribution's sources, built with the same compiler
 # and flags as the code under test (sanitizers and cross builds included).
 if(EXISTS /usr/src/googletest/CMakeLists.txt)
