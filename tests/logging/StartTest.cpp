@@ -204,11 +204,48 @@ TEST_F(Bootstrap, ProgramGoesByTheNameItWasStartedFrom)
     EXPECT_FALSE(fs::exists(logFolder / "KestovaLink.ini"));
 }
 
-TEST_F(Bootstrap, TwentyStartsAtOnceAllFinishAndLeaveACompleteFile)
+// Whatever stands in the bootstrap's way, the start goes on to Run, and
+// what was there before is left as it was.
+struct Obstacle {
+    const char* what;
+    const char* fileInTheWay; // relative to the log folder
+};
+
+class InTheWay : public Bootstrap, public ::testing::WithParamInterface<Obstacle> {};
+
+TEST_P(InTheWay, StartStillReachesRunAndTheFileIsKept)
+{
+    fs::path blocker = (logFolder / GetParam().fileInTheWay).lexically_normal();
+    if (blocker.filename().empty())
+        blocker = blocker.parent_path();
+    fs::create_directories(blocker.parent_path());
+    const std::string content = "someone else's file\n";
+    std::ofstream(blocker) << content;
+    const auto result = Start();
+    EXPECT_EQ(result.exitCode, 4u) << GetParam().what;
+    EXPECT_TRUE(fs::exists(home.Path() / "run.txt")) << GetParam().what;
+    EXPECT_EQ(testsupport::ReadFile(blocker), content) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, InTheWay,
+                         ::testing::Values(Obstacle{"a file where the log folder should be", "."},
+                                           Obstacle{"a file where the program's folder should be", "KestovaLink"},
+                                           Obstacle{"a file where Kestova should be", "../../Kestova"}));
+
+TEST_F(Bootstrap, ProgramNameTooLongForItsFilesStillReachesRun)
+{
+    testsupport::TemporaryFolder installed;
+    const fs::path program = installed.Path() / std::string(255, 'k'); // NAME.ini cannot be named
+    fs::copy_file(testsupport::ProgramFolder() / "KestovaLink", program);
+    fs::copy_file(testsupport::ProgramFolder() / "AppRun.so", installed.Path() / "AppRun.so");
+    EXPECT_EQ(Start(program).exitCode, 4u);
+}
+
+TEST_F(Bootstrap, FiftyStartsAtOnceAllFinishAndLeaveACompleteFile)
 {
     std::vector<pid_t> children;
     const std::string program = (testsupport::ProgramFolder() / "KestovaLink").string();
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 50; ++i) {
         const pid_t child = fork();
         if (child == 0) {
             execl(program.c_str(), program.c_str(), "--exit=9", static_cast<char*>(nullptr));
