@@ -18,7 +18,8 @@ unshare -m bash -c '
     mount -t proc proc "$1/root/proc" && mount --rbind /dev "$1/root/dev" || exit 77
     chmod 1777 "$1/root"
     exec chroot "$1/root" setpriv --reuid=54321 --regid=54321 --clear-groups \
-        env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8 KESTOVA_APPRUN_OUTPUT=/tmp/kl-run.txt "$2" --exit=6
+        env -i PATH=/usr/bin:/bin LC_ALL=C.UTF-8 KESTOVA_APPRUN_OUTPUT=/tmp/kl-run.txt \
+            ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" "$2" --exit=6
 ' _ "$scratch" "$bin/KestovaLink"
 status=$?
 
