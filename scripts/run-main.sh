@@ -6,9 +6,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+echo "Checking build dependencies (the first run installs them)..." >&2
 bash scripts/install-deps.sh >/dev/null
 cmake --preset native >/dev/null
 cmake --build --preset native --target KestovaLink AppRun >/dev/null
+echo "Starting the launcher with the sample AppRun component:" >&2
 
 if [ "$#" -eq 0 ]; then
     set -- "表ソ" "C:\\データ\\決算.txt" "--exit=3"
