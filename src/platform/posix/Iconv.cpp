@@ -2,7 +2,13 @@
 
 #include <cerrno>
 #include <iconv.h>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <strings.h>
+#include <memory>
 #include <stdexcept>
+#include <utility>
 
 namespace platform::posix {
 namespace {
@@ -23,12 +29,69 @@ private:
     iconv_t handle_;
 };
 
+// Opening a conversion loads its tables, which costs more than most of the
+// conversions themselves; each thread keeps the ones it has opened.
+Converter& ConverterFor(const char* from, const char* to)
+{
+    thread_local std::map<std::pair<std::string, std::string>, std::unique_ptr<Converter>> open;
+    std::unique_ptr<Converter>& converter = open[{from, to}];
+    if (!converter)
+        converter = std::make_unique<Converter>(from, to);
+    iconv(converter->Get(), nullptr, nullptr, nullptr, nullptr); // back to the initial state
+    return *converter;
+}
+
+enum class Form { AsciiBased, Utf16, Other };
+
+Form FormOf(const char* charset)
+{
+    if (std::strcmp(charset, "CP932") == 0 || strcasecmp(charset, "UTF-8") == 0)
+        return Form::AsciiBased;
+    return std::strcmp(charset, "UTF-16LE") == 0 ? Form::Utf16 : Form::Other;
+}
+
+// Text of ASCII alone reads the same in all these charsets, which spares
+// the start-up loading conversion modules for its paths; nullopt otherwise.
+std::optional<std::string> ConvertAscii(const char* from, const char* to, std::string_view input)
+{
+    const Form source = FormOf(from);
+    const Form target = FormOf(to);
+    if (source == Form::Other || target == Form::Other)
+        return std::nullopt;
+    std::string output;
+    if (source == Form::Utf16) {
+        if (input.size() % 2 != 0)
+            return std::nullopt;
+        for (std::size_t i = 0; i < input.size(); i += 2) {
+            if (static_cast<unsigned char>(input[i]) >= 0x80 || input[i + 1] != 0)
+                return std::nullopt;
+            output += input[i];
+        }
+    } else {
+        for (char c : input)
+            if (static_cast<unsigned char>(c) >= 0x80)
+                return std::nullopt;
+        output.assign(input);
+    }
+    if (target != Form::Utf16)
+        return output;
+    std::string wide;
+    wide.reserve(output.size() * 2);
+    for (char c : output) {
+        wide += c;
+        wide += '\0';
+    }
+    return wide;
+}
+
 } // namespace
 
 std::string ConvertCharset(const char* from, const char* to, std::string_view input, std::size_t unitSize,
                            std::string_view replacement)
 {
-    Converter converter(from, to);
+    if (auto ascii = ConvertAscii(from, to, input))
+        return std::move(*ascii);
+    Converter& converter = ConverterFor(from, to);
     std::string output;
     char buffer[256];
     char* in = const_cast<char*>(input.data());
