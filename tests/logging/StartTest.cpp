@@ -241,6 +241,51 @@ TEST_F(Bootstrap, ProgramNameTooLongForItsFilesStillReachesRun)
     EXPECT_EQ(Start(program).exitCode, 4u);
 }
 
+// Paths at the edge of the 260-byte buffers: the start reaches Run whatever
+// fits, and a properties file that gets written is whole.
+class PathLength : public Bootstrap, public ::testing::WithParamInterface<int> {
+protected:
+    // A folder below home whose full path has exactly the given length.
+    fs::path FolderOfLength(std::size_t length) const
+    {
+        fs::path folder = home.Path();
+        while (folder.string().size() + 1 < length) {
+            const std::size_t room = length - folder.string().size() - 1;
+            folder /= std::string(std::min<std::size_t>(room, 200), 'd');
+        }
+        return folder;
+    }
+};
+
+TEST_P(PathLength, LogFolderAtTheLimitStillStarts)
+{
+    // The log folder is the Documents folder and 18 more bytes.
+    const std::size_t logFolderLength = static_cast<std::size_t>(GetParam());
+    const fs::path docs = FolderOfLength(logFolderLength - 18);
+    fs::create_directories(docs);
+    ASSERT_EQ((docs / "Kestova" / "SystemLog").string().size(), logFolderLength);
+    std::ofstream(home.Path() / ".config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"" << docs.string() << "\"\n";
+    EXPECT_EQ(Start().exitCode, 4u);
+    EXPECT_TRUE(fs::exists(home.Path() / "run.txt"));
+    for (const auto& entry : fs::recursive_directory_iterator(home.Path()))
+        if (entry.path().extension() == ".ini" && entry.path().filename() != "user-dirs.dirs")
+            EXPECT_EQ(LinesOf(testsupport::ReadFile(entry.path())).size(), 7u) << entry.path();
+}
+
+TEST_P(PathLength, ExecutableAtTheLimitStillStarts)
+{
+    const fs::path folder = FolderOfLength(static_cast<std::size_t>(GetParam()) - 12); // "/KestovaLink"
+    fs::create_directories(folder);
+    const fs::path program = folder / "KestovaLink";
+    ASSERT_EQ(program.string().size(), static_cast<std::size_t>(GetParam()));
+    fs::copy_file(testsupport::ProgramFolder() / "KestovaLink", program);
+    fs::copy_file(testsupport::ProgramFolder() / "AppRun.so", folder / "AppRun.so");
+    EXPECT_EQ(Start(program).exitCode, 4u);
+    EXPECT_TRUE(fs::exists(home.Path() / "run.txt"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, PathLength, ::testing::Values(259, 260, 261));
+
 TEST_F(Bootstrap, FiftyStartsAtOnceAllFinishAndLeaveACompleteFile)
 {
     std::vector<pid_t> children;
