@@ -49,7 +49,8 @@ WrittenLogProperties WriteLogPropertiesFile(const char* name, const std::string&
     std::string dateText;
     FormatDateText(today, DateTextYear | DateTextMonth | DateTextDay, dateText);
 
-    const std::string fileName = std::string(name) + VersionText(version) + "Log_" + dateText + ".txt";
+    const std::string versionText = VersionText(version);
+    const std::string fileName = std::string(name) + versionText + "Log_" + dateText + ".txt";
     written.logFilePath = programFolder + fileName;
 
     platform::SharedTextFile file(written.propertiesPath);
@@ -62,7 +63,7 @@ WrittenLogProperties WriteLogPropertiesFile(const char* name, const std::string&
     line({"log4j.appender.kAppender = org.apache.log4j.RollingFileAppender"});
     line({"log4j.appender.kAppender.MaxFileSize = 5MB"});
     line({"log4j.appender.kAppender.MaxBackupIndex = 1"});
-    line({"log4j.appender.kAppender.File = ", EscapeBackslashes(programFolder), name, VersionText(version), "Log_",
+    line({"log4j.appender.kAppender.File = ", EscapeBackslashes(programFolder), name, versionText, "Log_",
           dateText, ".txt"});
     line({"log4j.appender.kAppender.layout = org.apache.log4j.PatternLayout"});
     line({"log4j.appender.kAppender.layout.ConversionPattern = %d{yyyy-MM-dd HH:mm:ss} [%5p] %f(%L) %M - %m%n"});
