@@ -15,7 +15,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     liblog4cxx-dev libtinyxml2-dev
     clang libclang-rt-14-dev llvm
-    python3 python3-pefile valgrind
+    python3 python3-pefile valgrind hyperfine
 )
 
 missing=()

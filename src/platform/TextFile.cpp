@@ -2,12 +2,6 @@
 
 namespace platform {
 
-SharedTextFile::~SharedTextFile()
-{
-    if (file_ != nullptr)
-        std::fclose(file_);
-}
-
 void SharedTextFile::Write(std::string_view text)
 {
     if (file_ != nullptr)

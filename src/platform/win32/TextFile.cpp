@@ -6,6 +6,12 @@ namespace platform {
 
 SharedTextFile::SharedTextFile(const std::string& path) : file_(_fsopen(path.c_str(), "wt", _SH_DENYNO)) {}
 
+SharedTextFile::~SharedTextFile()
+{
+    if (file_ != nullptr)
+        std::fclose(file_);
+}
+
 void SharedTextFile::EndLine()
 {
     Write("\n"); // text mode writes it as CR LF
