@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Start-up timing of the launcher against its references, side by side.
 
-Runs the commands round-robin (alternating, so drift in the machine's load
-falls on all of them alike), reports the median wall time of each and the
-ratios, and, natively, splits one start's instructions (callgrind) by the
-binary they run in.
+Times each command with hyperfine in short batches, round-robin (alternating,
+so drift in the machine's load falls on all of them alike), reports the
+median wall time of each over all its runs and the ratios, and, natively,
+splits one start's instructions (callgrind) by the binary they run in.
 
 Usage: bench-startup.py BIN_FOLDER [--runs N] [--wine]
+       (N runs per command, in batches of BATCH; default 100)
 """
+import json
+import shlex
 import os
 import re
 import shutil
@@ -15,7 +18,6 @@ import statistics
 import subprocess
 import sys
 import tempfile
-import time
 
 
 def prepare_home(root, override):
@@ -38,14 +40,23 @@ def ready_properties(log_file):
             "log4j.appender.kAppender.layout.ConversionPattern = %d{yyyy-MM-dd HH:mm:ss} [%5p] %f(%L) %M - %m%n\n")
 
 
+BATCH = 10
+
+
 def alternate(commands, runs):
+    """Median wall time per command, hyperfine batches taken in turn."""
     times = {name: [] for name, _, _ in commands}
-    for _ in range(runs):
-        for name, argv, env in commands:
-            start = time.perf_counter()
-            subprocess.run(argv, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
-            times[name].append(time.perf_counter() - start)
-    return {name: statistics.median(values) for name, values in times.items()}
+    with tempfile.TemporaryDirectory() as scratch:
+        export = os.path.join(scratch, "batch.json")
+        for _ in range(max(1, runs // BATCH)):
+            for name, argv, env in commands:
+                subprocess.run(["hyperfine", "--shell=none", "--ignore-failure", "--style=none", "--warmup=1",
+                                f"--runs={BATCH}", "--output=null", f"--export-json={export}",
+                                shlex.join(argv)],
+                               env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
+                with open(export) as f:
+                    times[name] += json.load(f)["results"][0]["times"]
+    return {name: statistics.median(values) for name, values in times.items()}, len(next(iter(times.values())))
 
 
 def callgrind_split(argv, env):
@@ -111,8 +122,8 @@ def main():
                         ("configure-only reference", [os.path.join(bin_folder, "configure_reference"), ready],
                          generated),
                         ("bare hand-off", [os.path.join(bin_folder, "bare_handoff")], generated)]
-        medians = alternate(commands, runs)
-        print(f"{runs} alternating runs each; median wall time")
+        medians, taken = alternate(commands, runs)
+        print(f"hyperfine, {taken} runs each in alternating batches of {BATCH}; median wall time")
         for name, value in medians.items():
             print(f"  {name:28s} {value * 1000:8.2f} ms")
         if wine:
