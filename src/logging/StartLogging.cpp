@@ -1,5 +1,7 @@
 #include "logging/StartLogging.h"
 
+#include <cstdint>
+
 #include "logging/ConfigureLogging.h"
 #include "platform/Path.h"
 #include "platform/Process.h"
@@ -13,7 +15,11 @@ void StartLogging()
     char folder[platform::kMAX_PATH + 1] = {};
     char name[platform::kMAX_PATH + 1] = {};
     char extension[platform::kMAX_PATH + 1] = {};
-    if (platform::GetModuleFileNameA(modulePath, platform::kMAX_PATH) != 0)
+    // A path cut to fit the buffer (the system then reports the buffer's
+    // size) would give the name of some other program; the start goes on
+    // without a name, as when the path cannot be read at all.
+    const std::uint32_t length = platform::GetModuleFileNameA(modulePath, platform::kMAX_PATH);
+    if (length != 0 && length < platform::kMAX_PATH)
         platform::_splitpath(modulePath, drive, folder, name, extension);
     ConfigureLogging(name, 1, 0, 0, 0);
 }
