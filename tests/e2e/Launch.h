@@ -19,6 +19,7 @@ struct LaunchRequest {
     std::filesystem::path workingFolder;
     std::optional<int> showWindow;      // Windows start-up information
     bool closeBox = false;              // find the error box and press OK
+    std::optional<unsigned> user;       // POSIX: user and group id to run as (from root)
 };
 
 struct BoxSeen {

@@ -1,5 +1,6 @@
 #include <cstdlib>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +29,8 @@ LaunchResult Launch(const LaunchRequest& request)
         pointers.push_back(nullptr);
         dup2(errors[1], STDERR_FILENO);
         close(errors[0]);
+        if (request.user && (setgroups(0, nullptr) != 0 || setgid(*request.user) != 0 || setuid(*request.user) != 0))
+            _exit(125);
         if (!request.workingFolder.empty() && chdir(request.workingFolder.c_str()) != 0)
             _exit(126);
         execv(request.program.c_str(), pointers.data());
@@ -45,7 +48,7 @@ LaunchResult Launch(const LaunchRequest& request)
     close(errors[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    result.started = WIFEXITED(status) && WEXITSTATUS(status) != 127;
+    result.started = WIFEXITED(status) && WEXITSTATUS(status) != 127 && WEXITSTATUS(status) != 125;
     result.exitCode = WIFEXITED(status) ? static_cast<std::uint32_t>(WEXITSTATUS(status)) : 0xFFFFu;
     if (!stderrText.empty()) {
         result.box.shown = true;

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "e2e/Launch.h"
+#include "logging/Obstacles.h"
 #include "platform/Text.h"
 #include "support/TestEnvironment.h"
 
@@ -19,17 +20,6 @@ namespace {
 fs::path U8(const std::string& text)
 {
     return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-std::vector<std::string> LinesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    if (start < text.size())
-        lines.push_back(text.substr(start) + "<no CR LF>");
-    return lines;
 }
 
 // Everything below a folder, as paths relative to it.
@@ -75,13 +65,14 @@ protected:
         request.program = program;
         request.workingFolder = home.Path();
         request.arguments = {"--exit=4"};
+        request.user = user;
         return e2e::Launch(request);
     }
 
     // The single log file of a program, by the name the properties give it.
     fs::path LogFileNamedIn(const std::string& properties) const
     {
-        const std::vector<std::string> lines = LinesOf(properties);
+        const std::vector<std::string> lines = testsupport::LinesOf(properties);
         const std::string prefix = "log4j.appender.kAppender.File = ";
         if (lines.size() != 7 || lines[4].rfind(prefix, 0) != 0)
             return {};
@@ -97,6 +88,7 @@ protected:
         EXPECT_EQ(log.find("debug detail"), std::string::npos);
     }
 
+    std::optional<unsigned> user; // whom the launcher runs as, when not as this process's user
     std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
     testsupport::TemporaryFolder home;
     fs::path documents;
@@ -206,31 +198,18 @@ TEST_F(Bootstrap, ProgramGoesByTheNameItWasStartedFrom)
 
 // Whatever stands in the bootstrap's way, the start goes on to Run, and
 // what was there before is left as it was.
-struct Obstacle {
-    const char* what;
-    const char* fileInTheWay; // relative to the log folder
-};
-
-class InTheWay : public Bootstrap, public ::testing::WithParamInterface<Obstacle> {};
+class InTheWay : public Bootstrap, public ::testing::WithParamInterface<loggingtest::Obstacle> {};
 
 TEST_P(InTheWay, StartStillReachesRunAndTheFileIsKept)
 {
-    fs::path blocker = (logFolder / GetParam().fileInTheWay).lexically_normal();
-    if (blocker.filename().empty())
-        blocker = blocker.parent_path();
-    fs::create_directories(blocker.parent_path());
-    const std::string content = "someone else's file\n";
-    std::ofstream(blocker) << content;
+    const fs::path blocker = loggingtest::PlaceFileInTheWay(logFolder, GetParam());
     const auto result = Start();
     EXPECT_EQ(result.exitCode, 4u) << GetParam().what;
     EXPECT_TRUE(fs::exists(home.Path() / "run.txt")) << GetParam().what;
-    EXPECT_EQ(testsupport::ReadFile(blocker), content) << GetParam().what;
+    EXPECT_EQ(testsupport::ReadFile(blocker), loggingtest::kSomeoneElsesFile) << GetParam().what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, InTheWay,
-                         ::testing::Values(Obstacle{"a file where the log folder should be", "."},
-                                           Obstacle{"a file where the program's folder should be", "KestovaLink"},
-                                           Obstacle{"a file where Kestova should be", "../../Kestova"}));
+INSTANTIATE_TEST_SUITE_P(Files, InTheWay, loggingtest::kObstacles);
 
 TEST_F(Bootstrap, ProgramNameTooLongForItsFilesStillReachesRun)
 {
@@ -246,15 +225,7 @@ TEST_F(Bootstrap, ProgramNameTooLongForItsFilesStillReachesRun)
 class PathLength : public Bootstrap, public ::testing::WithParamInterface<int> {
 protected:
     // A folder below home whose full path has exactly the given length.
-    fs::path FolderOfLength(std::size_t length) const
-    {
-        fs::path folder = home.Path();
-        while (folder.string().size() + 1 < length) {
-            const std::size_t room = length - folder.string().size() - 1;
-            folder /= std::string(std::min<std::size_t>(room, 200), 'd');
-        }
-        return folder;
-    }
+    fs::path FolderOfLength(std::size_t length) const { return testsupport::FolderOfLength(home.Path(), length); }
 };
 
 TEST_P(PathLength, LogFolderAtTheLimitStillStarts)
@@ -267,9 +238,31 @@ TEST_P(PathLength, LogFolderAtTheLimitStillStarts)
     std::ofstream(home.Path() / ".config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"" << docs.string() << "\"\n";
     EXPECT_EQ(Start().exitCode, 4u);
     EXPECT_TRUE(fs::exists(home.Path() / "run.txt"));
-    for (const auto& entry : fs::recursive_directory_iterator(home.Path()))
-        if (entry.path().extension() == ".ini" && entry.path().filename() != "user-dirs.dirs")
-            EXPECT_EQ(LinesOf(testsupport::ReadFile(entry.path())).size(), 7u) << entry.path();
+    for (const auto& entry : fs::recursive_directory_iterator(home.Path())) {
+        if (entry.path().extension() == ".ini" && entry.path().filename() != "user-dirs.dirs") {
+            EXPECT_EQ(testsupport::LinesOf(testsupport::ReadFile(entry.path())).size(), 7u) << entry.path();
+        }
+    }
+}
+
+TEST_P(PathLength, DocumentsFolderThatDoesNotFitGivesWayToTheDefaultOne)
+{
+    // The Documents folder's path goes through a 260-byte buffer: one that
+    // does not fit is not taken, and the default Documents folder serves.
+    // One that fits leaves no room for the log folder below it, which the
+    // system cannot create: nothing is written, and the start goes on.
+    const fs::path docs = FolderOfLength(static_cast<std::size_t>(GetParam()));
+    fs::create_directories(docs);
+    ASSERT_EQ(docs.string().size(), static_cast<std::size_t>(GetParam()));
+    std::ofstream(home.Path() / ".config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"" << docs.string() << "\"\n";
+    EXPECT_EQ(Start().exitCode, 4u);
+    EXPECT_TRUE(fs::exists(home.Path() / "run.txt"));
+    EXPECT_TRUE(fs::is_empty(docs));
+    const bool fits = GetParam() < 260;
+    if (fits)
+        EXPECT_FALSE(fs::exists(logFolder));
+    else
+        EXPECT_EQ(testsupport::LinesOf(testsupport::ReadFile(logFolder / "KestovaLink.ini")).size(), 7u);
 }
 
 TEST_P(PathLength, ExecutableAtTheLimitStillStarts)
@@ -282,9 +275,73 @@ TEST_P(PathLength, ExecutableAtTheLimitStillStarts)
     fs::copy_file(testsupport::ProgramFolder() / "AppRun.so", folder / "AppRun.so");
     EXPECT_EQ(Start(program).exitCode, 4u);
     EXPECT_TRUE(fs::exists(home.Path() / "run.txt"));
+    // A path cut to 259 bytes would name the program "KestovaLin": the
+    // start goes without a name instead.
+    const bool fits = GetParam() < 260;
+    EXPECT_EQ(fs::exists(logFolder / "KestovaLink.ini"), fits);
+    EXPECT_EQ(fs::exists(logFolder / ".ini"), !fits);
+    EXPECT_FALSE(fs::exists(logFolder / "KestovaLin.ini"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, PathLength, ::testing::Values(259, 260, 261));
+
+// What the launcher's user may not write. Root writes anywhere, so when the
+// tests run as root the launcher runs as an ordinary user, who is given the
+// home folder.
+class NoWriteAccess : public Bootstrap {
+protected:
+    static constexpr unsigned kOrdinaryUser = 54321;
+
+    void HandOver() const
+    {
+        if (!user)
+            return;
+        ASSERT_EQ(lchown(home.Path().c_str(), *user, *user), 0);
+        for (const auto& entry : fs::recursive_directory_iterator(home.Path()))
+            ASSERT_EQ(lchown(entry.path().c_str(), *user, *user), 0) << entry.path();
+    }
+
+    void SetUp() override
+    {
+        Bootstrap::SetUp();
+        if (geteuid() == 0)
+            user = kOrdinaryUser;
+    }
+};
+
+constexpr fs::perms kReadOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
+constexpr fs::perms kExecute = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+
+TEST_F(NoWriteAccess, ReadOnlyLogFolderIsLeftEmptyAndTheStartReachesRun)
+{
+    fs::create_directories(logFolder);
+    HandOver();
+    fs::permissions(logFolder, kReadOnly | kExecute);
+    EXPECT_EQ(Start().exitCode, 4u);
+    EXPECT_TRUE(fs::exists(home.Path() / "run.txt"));
+    EXPECT_TRUE(fs::is_empty(logFolder));
+}
+
+TEST_F(NoWriteAccess, ReadOnlyPropertiesFileIsKeptAndStillConfiguresTheLibrary)
+{
+    // An earlier start's file, made read-only since: it stays byte for byte,
+    // and the library is configured from it.
+    const fs::path earlierLog = home.Path() / "earlier.log";
+    const std::string earlier = "log4j.rootLogger = Info, kAppender\r\n"
+                                "log4j.appender.kAppender = org.apache.log4j.FileAppender\r\n"
+                                "log4j.appender.kAppender.File = " + earlierLog.string() + "\r\n"
+                                "log4j.appender.kAppender.layout = org.apache.log4j.PatternLayout\r\n"
+                                "log4j.appender.kAppender.layout.ConversionPattern = "
+                                "%d{yyyy-MM-dd HH:mm:ss} [%5p] %f(%L) %M - %m%n\r\n";
+    fs::create_directories(logFolder);
+    const fs::path properties = logFolder / "KestovaLink.ini";
+    std::ofstream(properties, std::ios::binary) << earlier;
+    HandOver();
+    fs::permissions(properties, kReadOnly);
+    EXPECT_EQ(Start().exitCode, 4u);
+    EXPECT_EQ(testsupport::ReadFile(properties), earlier);
+    ExpectOneInfoLine(earlierLog);
+}
 
 TEST_F(Bootstrap, FiftyStartsAtOnceAllFinishAndLeaveACompleteFile)
 {
@@ -305,7 +362,7 @@ TEST_F(Bootstrap, FiftyStartsAtOnceAllFinishAndLeaveACompleteFile)
         EXPECT_EQ(WEXITSTATUS(status), 9);
     }
     const std::string properties = testsupport::ReadFile(logFolder / "KestovaLink.ini");
-    EXPECT_EQ(LinesOf(properties).size(), 7u) << properties;
+    EXPECT_EQ(testsupport::LinesOf(properties).size(), 7u) << properties;
     EXPECT_FALSE(LogFileNamedIn(properties).empty());
 }
 

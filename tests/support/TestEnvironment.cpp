@@ -1,5 +1,6 @@
 #include "support/TestEnvironment.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -54,6 +55,33 @@ std::string ReadFile(const std::filesystem::path& path)
 {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> LinesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size())
+        lines.push_back(text.substr(start) + "<no CR LF>");
+    return lines;
+}
+
+std::filesystem::path FolderOfLength(const std::filesystem::path& base, std::size_t length)
+{
+    std::filesystem::path folder = base;
+    // Each name costs its bytes and a separator; a last byte alone would
+    // be a separator without a name, so the name before it gives one up.
+    std::size_t remaining = length - base.string().size();
+    while (remaining >= 2) {
+        std::size_t take = std::min<std::size_t>(remaining - 1, 200);
+        if (remaining - 1 - take == 1)
+            --take;
+        folder /= std::string(take, 'd');
+        remaining -= take + 1;
+    }
+    return folder;
 }
 
 } // namespace testsupport

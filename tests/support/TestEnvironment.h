@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace testsupport {
 
@@ -26,5 +27,14 @@ private:
 };
 
 std::string ReadFile(const std::filesystem::path& path);
+
+// The lines of a text whose lines end in CR LF; a last line without its
+// end is marked "<no CR LF>".
+std::vector<std::string> LinesOf(const std::string& text);
+
+// A folder path below base whose text has exactly length bytes (at least
+// two more than base's), made of 'd' names of at most 200 bytes. The
+// folders are not created.
+std::filesystem::path FolderOfLength(const std::filesystem::path& base, std::size_t length);
 
 } // namespace testsupport
