@@ -217,6 +217,17 @@ TEST_F(WindowsBootstrap, JapaneseDocumentsFolderKeepsTheTrailBytesSingle)
     EXPECT_FALSE(fs::exists(logFolder / "KestovaLink.ini"));
 }
 
+TEST_F(WindowsBootstrap, MissingDocumentsFolderGivesWayToTheDefaultOne)
+{
+    // The setting names a folder that is gone (a removed drive, say): it is
+    // not created there, and the default Documents folder serves.
+    const fs::path gone = scratch.Path() / "gone" / "Documents";
+    const MovedDocuments setting(gone);
+    ExpectRunReached(Start());
+    EXPECT_FALSE(fs::exists(scratch.Path() / "gone"));
+    EXPECT_EQ(testsupport::LinesOf(testsupport::ReadFile(logFolder / "KestovaLink.ini")).size(), 7u);
+}
+
 TEST_F(WindowsBootstrap, LockedPropertiesFileIsKeptAndTheStartReachesRun)
 {
     fs::create_directories(logFolder);
