@@ -252,6 +252,33 @@ TEST_F(WindowsBootstrap, OverrideThatIsAFolderCountsAndNothingIsWritten)
     EXPECT_FALSE(fs::exists(logFolder / "KestovaLink"));
 }
 
+TEST_F(WindowsBootstrap, FiftyStartsAtOnceAllFinishAndLeaveACompleteFile)
+{
+    const std::wstring program = (testsupport::ProgramFolder() / "KestovaLink.exe").wstring();
+    std::vector<PROCESS_INFORMATION> started;
+    for (int i = 0; i < 50; ++i) {
+        std::wstring line = L"\"" + program + L"\" --exit=9";
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   scratch.Path().wstring().c_str(), &startup, &process));
+        CloseHandle(process.hThread);
+        started.push_back(process);
+    }
+    for (const PROCESS_INFORMATION& process : started) {
+        EXPECT_EQ(WaitForSingleObject(process.hProcess, 120000), WAIT_OBJECT_0);
+        DWORD code = 0;
+        GetExitCodeProcess(process.hProcess, &code);
+        EXPECT_EQ(code, 9u);
+        CloseHandle(process.hProcess);
+    }
+    const std::vector<std::string> lines = testsupport::LinesOf(testsupport::ReadFile(logFolder / "KestovaLink.ini"));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "log4j.rootLogger = Info, kAppender");
+    EXPECT_EQ(lines[6].rfind("log4j.appender.kAppender.layout.ConversionPattern = ", 0), 0u);
+}
+
 class InTheWay : public WindowsBootstrap, public ::testing::WithParamInterface<loggingtest::Obstacle> {};
 
 TEST_P(InTheWay, StartStillReachesRunAndTheFileIsKept)
