@@ -142,7 +142,7 @@ protected:
     void Clear() const
     {
         std::error_code ignored;
-        for (const char* name : {"KestovaLink.ini", ".ini", "KDefault.ini", "KestovaLink", "KestovaLin.ini"})
+        for (const char* name : {"KestovaLink.ini", "KDefault.ini", "KestovaLink"})
             fs::remove_all(logFolder / name, ignored);
         if (fs::is_regular_file(logFolder, ignored))
             fs::remove(logFolder, ignored);
